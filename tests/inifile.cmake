@@ -1,0 +1,1 @@
+quellmark_test(test_inifile test_inifile.cpp)

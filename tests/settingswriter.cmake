@@ -1,0 +1,1 @@
+quellmark_test(test_settingswriter test_settingswriter.cpp)
