@@ -4,6 +4,7 @@
 #include "data/TDataModule2.h"
 
 #include <QFile>
+#include <QImage>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -37,6 +38,10 @@ ProgramFolder::ProgramFolder(bool withDatabase)
     if (withDatabase && !QFile::copy(QStringLiteral(QUELLMARK_APP_DIR "/db.MDB"), file(QStringLiteral("db.MDB"))))
         qFatal("cannot copy the shipped db.MDB");
     QFile::setPermissions(file(QStringLiteral("db.MDB")), QFile::ReadOwner | QFile::WriteOwner);
+    // The program folder always has its fallback background, as the shipped one does.
+    QImage background(64, 36, QImage::Format_RGB32);
+    background.fill(QColor(120, 20, 30));
+    background.save(file(QStringLiteral("bg.jpg")));
     ResetSharedSettings();
     SetExecutableFolder(path());
     m_dataModule = std::make_unique<TDataModule2>();

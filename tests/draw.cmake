@@ -1,0 +1,1 @@
+quellmark_test(test_drawcycle test_drawcycle.cpp)
