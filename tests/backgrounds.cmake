@@ -1,0 +1,1 @@
+quellmark_test(test_backgrounds test_backgrounds.cpp)
