@@ -4,6 +4,7 @@
 #include "platform/DrawLabel.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureBox.h"
+#include "platform/ToolbarIcons.h"
 #include "platform/audio/AudioPlayer.h"
 #include "platform/skin/SkinLoader.h"
 
@@ -26,12 +27,16 @@ TForm1::TForm1(AudioPlayer *mediaPlayer, AudioPlayer *streamPlayer, QWidget *par
     connect(MediaPlayer1, &AudioPlayer::playedToEnd, this, [this] { MediaPlayer1Notify(); });
     connect(DXAudioOut1, &AudioPlayer::playedToEnd, this, [this] { DXAudioOut1Done(); });
     CreateControls();
+    CreateToolbarAndMenus();
     FormCreate();
 }
 
 void TForm1::CreateControls()
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // A caption bar without close, minimise or maximise buttons: the toolbar's exit ends the show.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowIcon(ToolbarIcons::programIcon());
 
     bsSkinPanel1 = new QWidget(this);
     bsSkinPanel1->setObjectName(QStringLiteral("bsSkinPanel1"));
@@ -87,6 +92,7 @@ void TForm1::CreateControls()
     bsSkinComboBox1->setToolTip(QStringLiteral("grade of prizes"));
     bsSkinComboBox1->setFocusPolicy(Qt::NoFocus);
     bsSkinComboBox1->resize(160, 24);
+    bsSkinComboBox1->installEventFilter(this);
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
@@ -140,4 +146,11 @@ void TForm1::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == bsSkinComboBox1 && event->type() == QEvent::Enter)
+        bsSkinComboBox1MouseEnter();
+    return QWidget::eventFilter(watched, event);
 }

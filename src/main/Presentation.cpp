@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QToolBar>
 
 namespace {
 QSize screenSize()
@@ -57,6 +58,7 @@ void TForm1::ArrangeBottomBar()
     const int right = bsSkinPanel2->width() - 4;
     auto centreVertically = [barHeight](QWidget *control) { return (barHeight - control->height()) / 2; };
 
+    bsSkinToolBar1->move(2, (barHeight - bsSkinToolBar1->height()) / 2);
     bsSkinButton1->move(screenSize().width() / 2 - bsSkinButton1->width() / 2, centreVertically(bsSkinButton1));
     bsSkinComboBox1->move(right - bsSkinComboBox1->width(), centreVertically(bsSkinComboBox1));
     bsSkinTrackBar1->move(bsSkinComboBox1->x() - 6 - bsSkinTrackBar1->width(), centreVertically(bsSkinTrackBar1));

@@ -12,7 +12,11 @@
 class AudioPlayer;
 class DrawLabel;
 class PictureBox;
+class QAction;
 class QComboBox;
+class QMenu;
+class QToolBar;
+class QToolButton;
 class QDoubleSpinBox;
 class QPushButton;
 class QSlider;
@@ -55,6 +59,12 @@ public:
     // Presentation
     void FormShow();
     void FillPrizeGradeList();
+    void ActionHelpExecute();
+    void ActionFullScreenExecute();
+    void ActionShowToolbarExecute();
+    void ActionExitExecute();
+    void ActionAboutExecute();
+    void bsSkinComboBox1MouseEnter();
 
     // Settings
     void LoadSettings(const QString &fileName);
@@ -98,6 +108,22 @@ public:
     PictureBox *Image7 = nullptr;
     DrawLabel *LabelWZ = nullptr;
     QWidget *bsSkinPanel2 = nullptr;
+    QToolBar *bsSkinToolBar1 = nullptr;
+    QToolButton *OptionsButton = nullptr;
+    QToolButton *WinnerListButton = nullptr;
+    QToolButton *HelpButton = nullptr;
+    QToolButton *ExitButton = nullptr;
+    QMenu *OptionsMenu = nullptr;
+    QMenu *HelpMenu = nullptr;
+    QMenu *WindowMenu = nullptr;
+    QAction *ActionOption = nullptr;
+    QAction *ActionInit = nullptr;
+    QAction *ActionMD = nullptr;
+    QAction *ActionAbout = nullptr;
+    QAction *ActionHelp = nullptr;
+    QAction *ActionFullScreen = nullptr;
+    QAction *ActionShowToolbar = nullptr;
+    QAction *ActionExit = nullptr;
     QPushButton *bsSkinButton1 = nullptr;
     QDoubleSpinBox *RxSpinEdit1 = nullptr;
     QSlider *bsSkinTrackBar1 = nullptr;
@@ -117,10 +143,14 @@ protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
     void CreateControls();
+    void CreateToolbarAndMenus();
+    void SetView(bool fullScreen);
     void ArrangeBottomBar();
     void RecordWinners();
     void CongratulationStep();

@@ -1,0 +1,1 @@
+quellmark_test(test_presentation test_presentation.cpp)
