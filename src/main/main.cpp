@@ -8,7 +8,6 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quellmark"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quellmark"));
     QApplication::setApplicationVersion(QStringLiteral(QUELLMARK_VERSION));
 
     // The window comes first and touches no database; the connection opens when the window
