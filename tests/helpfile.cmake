@@ -1,0 +1,1 @@
+quellmark_test(test_helpfile test_helpfile.cpp)

@@ -1,0 +1,1 @@
+quellmark_test(test_skins test_skins.cpp)
