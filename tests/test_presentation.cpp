@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void exitClosesTheWindow();
     void gradeTooltipCountsTheWinners();
     void aboutShowsTheVersionAndTheMaker();
+    void skinsChangeTheLookAndABrokenSkinChangesNothing();
 };
 
 void PresentationTest::windowHasACaptionBarWithoutButtons()
@@ -196,6 +198,35 @@ void PresentationTest::aboutShowsTheVersionAndTheMaker()
 
     QTimer::singleShot(0, &box, [&box] { box.bsSkinButton1->click(); });
     QCOMPARE(box.exec(), int(QDialog::Accepted));
+}
+
+void PresentationTest::skinsChangeTheLookAndABrokenSkinChangesNothing()
+{
+    QList<QImage> looks;
+    for (int skin = 0; skin < 6; ++skin) {
+        FormFixture f(DrawSettings(0, 1, QStringLiteral("Skin=%1\n").arg(skin)));
+        f.folder.copyShipped(QStringLiteral("skins"));
+        // The skin is loaded when the window is created, so create it again with the skins in place.
+        TForm1 form(new FakePlayer, new FakePlayer);
+        form.resize(800, 600);
+        form.show();
+        QVERIFY(!form.styleSheet().isEmpty());
+        looks.append(form.bsSkinPanel2->grab().toImage());
+        form.close();
+    }
+    for (int i = 0; i < looks.size(); ++i)
+        for (int j = i + 1; j < looks.size(); ++j)
+            QVERIFY2(looks[i] != looks[j], qPrintable(QStringLiteral("skins %1 and %2 look alike").arg(i).arg(j)));
+
+    FormFixture broken(DrawSettings(0));
+    QDir().mkpath(broken.folder.file(QStringLiteral("skins/Orange")));
+    QFile junk(broken.folder.file(QStringLiteral("skins/Orange/skin.ini")));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("\x01\x02 not a skin at all\n[[[\n");
+    junk.close();
+    TForm1 form(new FakePlayer, new FakePlayer);
+    QVERIFY(form.styleSheet().isEmpty());
+    QVERIFY(broken.messages.texts().isEmpty());
 }
 
 QTEST_MAIN(PresentationTest)

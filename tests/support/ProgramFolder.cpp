@@ -3,7 +3,10 @@
 #include "common/Uglobal.h"
 #include "data/TDataModule2.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -70,6 +73,22 @@ void ProgramFolder::writeSettings(const QString &iniText) const
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write prize.ini");
     out.write(iniText.toUtf8());
+}
+
+void ProgramFolder::copyShipped(const QString &relativePath) const
+{
+    const QString source = QStringLiteral(QUELLMARK_APP_DIR "/") + relativePath;
+    if (QFileInfo(source).isFile()) {
+        QDir().mkpath(QFileInfo(file(relativePath)).path());
+        if (!QFile::copy(source, file(relativePath)))
+            qFatal("cannot copy %s", qPrintable(source));
+        return;
+    }
+    QDirIterator entries(source, QDir::Files, QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString entry = entries.next();
+        copyShipped(relativePath + entry.mid(source.size()));
+    }
 }
 
 void ProgramFolder::sql(const QString &statements) const

@@ -19,6 +19,8 @@ public:
     QString path() const;                       // ends in "/"
     QString file(const QString &name) const;    // path() + name
     void writeSettings(const QString &iniText) const;
+    // Copies a file or folder of the built program folder into this one.
+    void copyShipped(const QString &relativePath) const;
     // Runs statements on the folder's database with a connection of its own.
     void sql(const QString &statements) const;
     QVariant scalar(const QString &query) const;
