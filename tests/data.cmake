@@ -1,0 +1,5 @@
+quellmark_test(test_statements test_statements.cpp)
+quellmark_test(test_schema test_schema.cpp)
+quellmark_test(test_quoting test_quoting.cpp)
+quellmark_test(test_loadsettings test_loadsettings.cpp)
+quellmark_test(test_robustness test_robustness.cpp)
