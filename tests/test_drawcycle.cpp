@@ -1,4 +1,5 @@
 // The Start / Draw / Clear Screen cycle, its keyboard twin, and the music each step asks for.
+#include "support/DrawData.h"
 #include "support/FormFixture.h"
 
 #include "common/Uglobal.h"
@@ -18,30 +19,6 @@ namespace {
 const QString Start = QStringLiteral("&Start");
 const QString Draw = QStringLiteral("&Draw");
 const QString Clear = QStringLiteral("&Clear Screen");
-
-void addPhotos(FormFixture &f, int count)
-{
-    for (int i = 1; i <= count; ++i) {
-        const QString file = f.folder.file(QStringLiteral("p%1.png").arg(i));
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(QColor::fromHsv(i * 40 % 360, 200, 200));
-        image.save(file);
-        f.folder.sql(QStringLiteral("insert into photo(xm,filename) values('Person %1','%2')").arg(i).arg(file));
-    }
-}
-
-void addNames(FormFixture &f, const QStringList &names)
-{
-    for (const QString &name : names)
-        f.folder.sql(QStringLiteral("insert into wz(wz) values('%1')").arg(name));
-}
-
-// Runs the roll timer's pending tick at once, as the event loop would.
-void tick(TForm1 *form)
-{
-    QVERIFY(form->Timer1->isActive());
-    form->Timer1Timer();
-}
 
 }
 

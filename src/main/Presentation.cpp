@@ -58,6 +58,7 @@ void TForm1::ArrangeBottomBar()
     const int right = bsSkinPanel2->width() - 4;
     auto centreVertically = [barHeight](QWidget *control) { return (barHeight - control->height()) / 2; };
 
+    bsSkinToolBar1->resize(bsSkinToolBar1->sizeHint().width(), bsSkinToolBar1->height());
     bsSkinToolBar1->move(2, (barHeight - bsSkinToolBar1->height()) / 2);
     bsSkinButton1->move(screenSize().width() / 2 - bsSkinButton1->width() / 2, centreVertically(bsSkinButton1));
     bsSkinComboBox1->move(right - bsSkinComboBox1->width(), centreVertically(bsSkinComboBox1));

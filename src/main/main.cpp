@@ -3,6 +3,7 @@
 #include "platform/audio/QtAudioPlayer.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
     // is shown and fills its grade list.
     auto *form = new TForm1(new QtAudioPlayer, new QtAudioPlayer);
     TDataModule2 dataModule;
+    // Maximised even where no window manager is there to do it (a kiosk, a bare X server).
+    form->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     form->showMaximized();
     return application.exec();
 }

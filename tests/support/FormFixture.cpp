@@ -1,9 +1,6 @@
 #include "support/FormFixture.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QPushButton>
-#include <QTest>
 
 FormFixture::FormFixture(const QString &settings, bool withDatabase) : folder(withDatabase)
 {
@@ -16,24 +13,13 @@ FormFixture::FormFixture(const QString &settings, bool withDatabase) : folder(wi
         if (!sound.open(QIODevice::WriteOnly))
             qFatal("cannot write a sound file");
     }
-    media = new FakePlayer;
-    stream = new FakePlayer;
-    m_owner = std::make_unique<TForm1>(media, stream);
-    form = m_owner.get();
-    form->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_window = std::make_unique<PreparedForm>();
+    media = m_window->media;
+    stream = m_window->stream;
+    form = m_window->form;
 }
 
 FormFixture::~FormFixture() = default;
-
-void FormFixture::show()
-{
-    form->resize(800, 600);
-    form->show();
-    QApplication::setActiveWindow(form);
-    if (!QTest::qWaitForWindowActive(form))
-        qWarning("the window did not become active");
-    form->bsSkinButton1->setFocus();
-}
 
 QString DrawSettings(int mode, int photoNumber, const QString &extra)
 {

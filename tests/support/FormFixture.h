@@ -3,6 +3,7 @@
 #include "main/TForm1.h"
 #include "support/FakePlayer.h"
 #include "support/MessageRecorder.h"
+#include "support/PreparedForm.h"
 #include "support/ProgramFolder.h"
 
 #include <QString>
@@ -10,7 +11,8 @@
 #include <memory>
 
 // A main window in a program folder of its own, with recording players and message boxes.
-// The settings text is written as prize.ini before the window is created.
+// The settings text is written as prize.ini before the window is created; "@DIR@" in it
+// stands for the program folder.
 class FormFixture
 {
 public:
@@ -18,7 +20,7 @@ public:
     ~FormFixture();
 
     // Shows the window (FormShow runs) and makes it the active window with the button focused.
-    void show();
+    void show() { m_window->show(); }
 
     ProgramFolder folder;
     MessageRecorder messages;
@@ -27,7 +29,7 @@ public:
     TForm1 *form = nullptr;
 
 private:
-    std::unique_ptr<TForm1> m_owner;
+    std::unique_ptr<PreparedForm> m_window;
 };
 
 // Settings text for a mode, with sound files inside the program folder.

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QSaveFile>
+#include <QTemporaryDir>
 #include <QWidget>
 
 namespace SkinLoader {
@@ -411,6 +412,8 @@ QToolTip {
 
 QString readText(const QString &path)
 {
+    if (path.isEmpty())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -421,14 +424,18 @@ QString readText(const QString &path)
 }
 
 // Style sheets draw no arrows on styled spin and combo buttons, so the arrows are painted in
-// the skin's button text colour and kept as small files in the temporary folder. Returns an
-// empty text when the file cannot be written; the buttons then show no arrow.
+// the skin's button text colour and kept as small files in a folder of this process's own
+// (never shared, so nobody else's file is taken for ours). Returns an empty text when the
+// file cannot be written; the buttons then show no arrow.
 QString arrowFile(Qt::ArrowType direction, const QColor &color)
 {
     const QString name = QStringLiteral("quellmark-arrow-%1-%2.png")
                              .arg(direction == Qt::UpArrow ? QStringLiteral("up") : QStringLiteral("down"),
                                   color.name(QColor::HexArgb).mid(1));
-    const QString path = QDir::temp().filePath(name);
+    static QTemporaryDir folder;
+    if (!folder.isValid())
+        return {};
+    const QString path = folder.filePath(name);
     if (QFileInfo::exists(path))
         return path;
 
