@@ -1,9 +1,8 @@
 #include "platform/PictureBox.h"
 
-#include <QImageReader>
-#include <QPainter>
+#include "platform/DecodedPictures.h"
 
-#include <stdexcept>
+#include <QPainter>
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
@@ -12,17 +11,7 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 
 void PictureBox::loadFromFile(const QString &path)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    // Decoding straight to the box's size keeps a fast roll fast with large photos.
-    const QSize full = reader.size();
-    if (!m_autoSize && !size().isEmpty() && full.isValid() && reader.transformation() == QImageIOHandler::TransformationNone
-        && (full.width() > width() || full.height() > height()))
-        reader.setScaledSize(m_proportional ? full.scaled(size(), Qt::KeepAspectRatio) : size());
-    QImage image = reader.read();
-    if (image.isNull())
-        throw std::runtime_error(reader.errorString().toStdString());
-    m_picture = std::move(image);
+    m_picture = DecodedPictures::decode(path, m_autoSize ? QSize() : size(), m_proportional);
     m_placeholder.clear();
     if (m_autoSize)
         resize(m_picture.size());

@@ -1,0 +1,1 @@
+quellmark_test(test_pictures test_pictures.cpp)
