@@ -49,9 +49,7 @@ void TForm1::LoadSettings(const QString &fileName)
     const QString background = ini.readString(Prize, QStringLiteral("background"), QStringLiteral("None"));
     RollSoundFile = ini.readString(Prize, QStringLiteral("BackGroundSound1"), QStringLiteral("None"));
     DrawSoundFile = ini.readString(Prize, QStringLiteral("BackGroundSound2"), QStringLiteral("None"));
-    int color = DrawFontColor;
-    ReadInteger(ini, QStringLiteral("FontColor"), QStringLiteral("0"), color);
-    DrawFontColor = color;
+    ReadInteger(ini, QStringLiteral("FontColor"), QStringLiteral("0"), DrawFontColor);
     DrawFontName = ini.readString(Prize, QStringLiteral("FontName"), QStringLiteral("Arial"));
     ReadInteger(ini, QStringLiteral("FontSize"), QStringLiteral("60"), DrawFontSize);
 
@@ -77,8 +75,6 @@ void TForm1::LoadSettings(const QString &fileName)
     ShowCongratulation = IsExactlyTrue(ini, QStringLiteral("Show"), QStringLiteral("true"));
     CongratulationText1 = ini.readString(ShowWinner, QStringLiteral("Congratution1"), QStringLiteral("Congratulations"));
     CongratulationText2 = ini.readString(ShowWinner, QStringLiteral("Congratution2"), QStringLiteral("Won"));
-    const bool showsNames = IsExactlyTrue(ini, QStringLiteral("ShowWinnerName"), QStringLiteral("true"));
-    const bool showsGrade = IsExactlyTrue(ini, QStringLiteral("ShowPrizeClass"), QStringLiteral("true"));
-    CongratulationShowsNames = showsNames;
-    CongratulationShowsGrade = showsGrade;
+    CongratulationShowsNames = IsExactlyTrue(ini, QStringLiteral("ShowWinnerName"), QStringLiteral("true"));
+    CongratulationShowsGrade = IsExactlyTrue(ini, QStringLiteral("ShowPrizeClass"), QStringLiteral("true"));
 }

@@ -1,0 +1,1 @@
+quellmark_test(test_music test_music.cpp)
