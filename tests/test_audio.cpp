@@ -1,6 +1,6 @@
 #include "platform/audio/QtAudioPlayer.h"
+#include "support/ToneFile.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QMediaPlayer>
 #include <QFile>
@@ -9,34 +9,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cmath>
-#include <numbers>
 #include <stdexcept>
 
 namespace {
 
 // Generous: the null sink of the test server sometimes takes over a second to start a stream.
 constexpr int kTimeoutMs = 15000;
-
-void writeSineWav(const QString &path, double seconds, double frequency)
-{
-    const int rate = 44100;
-    const auto frames = quint32(seconds * rate);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error("Cannot write " + path.toStdString());
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + frames * 2);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(rate) << quint32(rate * 2)
-        << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << quint32(frames * 2);
-    for (quint32 i = 0; i < frames; ++i)
-        out << qint16(8000 * std::sin(2 * std::numbers::pi * frequency * i / rate));
-}
 
 QString runPactl(const QStringList &arguments, int *exitCode = nullptr)
 {
@@ -92,8 +70,8 @@ void TestAudio::initTestCase()
     QVERIFY(m_dir.isValid());
     m_short = m_dir.filePath("short.wav");
     m_long = m_dir.filePath("long.wav");
-    writeSineWav(m_short, 0.3, 440);
-    writeSineWav(m_long, 4.0, 330);
+    WriteToneFile(m_short, 0.3, 440);
+    WriteToneFile(m_long, 4.0, 330);
     QCOMPARE(soundingStreams(), 0);
 }
 
