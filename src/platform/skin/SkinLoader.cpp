@@ -1,5 +1,7 @@
 #include "platform/skin/SkinLoader.h"
 
+#include "platform/IniFile.h"
+
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -14,42 +16,6 @@
 
 namespace SkinLoader {
 namespace {
-
-// One "[section]" of the file: keys in lower case, values trimmed and unquoted.
-using Section = QHash<QString, QString>;
-using Sections = QHash<QString, Section>;
-
-QString unquoted(const QString &value)
-{
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
-        return value.mid(1, value.size() - 2);
-    return value;
-}
-
-// Sections and keys match without regard to case and the first occurrence of a key wins,
-// as in Windows profile files.
-Sections parseIni(const QString &text)
-{
-    Sections sections;
-    Section *current = nullptr;
-    const QStringList lines = text.split(u'\n');
-    for (const QString &rawLine : lines) {
-        const QString line = rawLine.trimmed();
-        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
-            continue;
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            current = &sections[line.mid(1, line.size() - 2).trimmed().toLower()];
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (current == nullptr || equals <= 0)
-            continue;
-        const QString key = line.left(equals).trimmed().toLower();
-        if (!current->contains(key))
-            current->insert(key, unquoted(line.mid(equals + 1).trimmed()));
-    }
-    return sections;
-}
 
 struct ColorKey
 {
@@ -141,14 +107,14 @@ QString arrowFile(Qt::ArrowType direction, const QColor &color)
 }
 
 // Returns the font declarations, or an empty text when the file names no usable font.
-QString fontDeclarations(const Section &font)
+QString fontDeclarations(const IniFile &skin)
 {
     QString declarations;
-    const QString family = font.value(QStringLiteral("family")).remove(u'"');
+    const QString family = skin.readString(QStringLiteral("font"), QStringLiteral("family"), QString()).remove(u'"');
     if (!family.isEmpty())
         declarations += QStringLiteral("\n    font-family: \"%1\";").arg(family);
     bool isNumber = false;
-    const int size = font.value(QStringLiteral("size")).toInt(&isNumber);
+    const int size = skin.readString(QStringLiteral("font"), QStringLiteral("size"), QString()).toInt(&isNumber);
     if (isNumber && size >= 6 && size <= 72)
         declarations += QStringLiteral("\n    font-size: %1pt;").arg(size);
     return declarations;
@@ -158,16 +124,17 @@ QString fontDeclarations(const Section &font)
 
 QString styleSheetFor(const QString &skinFile)
 {
-    const Sections sections = parseIni(readText(skinFile));
-    const Section skin = sections.value(QStringLiteral("skin"));
-    const Section colors = sections.value(QStringLiteral("colors"));
-    const QString fonts = fontDeclarations(sections.value(QStringLiteral("font")));
-    const QString extraSheetName = skin.value(QStringLiteral("stylesheet"));
+    if (!QFileInfo(skinFile).isFile())
+        return {};
+    const IniFile skin(skinFile);
+    const QString fonts = fontDeclarations(skin);
+    const QString extraSheetName = skin.readString(QStringLiteral("skin"), QStringLiteral("StyleSheet"), QString());
 
-    bool recognised = skin.contains(QStringLiteral("name")) || !extraSheetName.isEmpty() || !fonts.isEmpty();
+    bool recognised = !skin.readString(QStringLiteral("skin"), QStringLiteral("Name"), QString()).isEmpty()
+                      || !extraSheetName.isEmpty() || !fonts.isEmpty();
     QHash<QString, QColor> palette;
     for (const ColorKey &key : colorKeys) {
-        QColor color = QColor::fromString(colors.value(QString::fromLatin1(key.name).toLower()));
+        QColor color = QColor::fromString(skin.readString(QStringLiteral("colors"), QLatin1String(key.name), QString()));
         if (color.isValid())
             recognised = true;
         else
