@@ -44,7 +44,7 @@ void TForm1::ActionCJExecute()
             MessageBoxes::ShowMessage(QStringLiteral("Draw picture not found!Can not lucky draw!"));
             CandidatesFound = false;
         }
-        ClearSlots();
+        ClearSlotsFrom(1);
         LabelWZ->setVerticalLayout(DrawLabel::VerticalLayout::Centre);
     }
     LabelWZ->setCaption(QString());
@@ -58,9 +58,9 @@ void TForm1::ActionCJExecute()
     RxSpinEdit1->setEnabled(true);
 }
 
-void TForm1::ClearSlots()
+void TForm1::ClearSlotsFrom(int first)
 {
-    for (int slot = 1; slot <= 6; ++slot) {
+    for (int slot = first; slot <= 6; ++slot) {
         Slot(slot)->clear();
         SlotPhotoId[slot - 1].reset();
     }

@@ -9,8 +9,6 @@
 
 #include <QComboBox>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 
@@ -37,10 +35,7 @@ void TForm1::RollPhotos()
         SlotPhotoId[slot - 1] = ADOQuery1.field(QStringLiteral("id")).toInt();
     }
     // A slot this tick did not fill holds no photo, so it must not show an earlier one.
-    for (++slot; slot <= 6; ++slot) {
-        Slot(slot)->clear();
-        SlotPhotoId[slot - 1].reset();
-    }
+    ClearSlotsFrom(slot + 1);
 }
 
 void TForm1::LoadPhotoIntoSlot(int slot, const QString &path, const QString &name)
@@ -61,7 +56,7 @@ void TForm1::LoadPhotoIntoSlot(int slot, const QString &path, const QString &nam
 
 void TForm1::LayoutSlots(int count)
 {
-    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const QSize screen = ScreenSize();
     const int sw = screen.width();
     const int sh = screen.height();
     QList<QRect> rects;

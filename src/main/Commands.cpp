@@ -116,8 +116,8 @@ void TForm1::ActionShowToolbarExecute()
 void TForm1::SetView(bool fullScreen)
 {
     const int grade = bsSkinComboBox1->currentIndex();
-    for (QWidget *control : {static_cast<QWidget *>(bsSkinToolBar1), static_cast<QWidget *>(RxSpinEdit1),
-                             static_cast<QWidget *>(bsSkinTrackBar1), static_cast<QWidget *>(bsSkinComboBox1)})
+    const QList<QWidget *> drawControls = {bsSkinToolBar1, RxSpinEdit1, bsSkinTrackBar1, bsSkinComboBox1};
+    for (QWidget *control : drawControls)
         control->setVisible(!fullScreen);
     if (isVisible()) {
         if (fullScreen)

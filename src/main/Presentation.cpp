@@ -13,11 +13,9 @@
 #include <QSlider>
 #include <QToolBar>
 
-namespace {
-QSize screenSize()
+QSize TForm1::ScreenSize()
 {
     return QGuiApplication::primaryScreen()->geometry().size();
-}
 }
 
 void TForm1::FormShow()
@@ -32,7 +30,7 @@ void TForm1::FormShow()
             RxSpinEdit1->setValue(EffectivePhotoCount());
         }
         RxSpinEdit1->setEnabled(true);
-        const QSize screen = screenSize();
+        const QSize screen = ScreenSize();
         Image1->setGeometry(0, 0, screen.width(), screen.height());
         LabelWZ->setGeometry(0, 0, screen.width(), screen.height() - 3 * bsSkinPanel2->height());
         LabelWZ->setVerticalLayout(DrawLabel::VerticalLayout::Centre);
@@ -60,7 +58,7 @@ void TForm1::ArrangeBottomBar()
 
     bsSkinToolBar1->resize(bsSkinToolBar1->sizeHint().width(), bsSkinToolBar1->height());
     bsSkinToolBar1->move(2, (barHeight - bsSkinToolBar1->height()) / 2);
-    bsSkinButton1->move(screenSize().width() / 2 - bsSkinButton1->width() / 2, centreVertically(bsSkinButton1));
+    bsSkinButton1->move(ScreenSize().width() / 2 - bsSkinButton1->width() / 2, centreVertically(bsSkinButton1));
     bsSkinComboBox1->move(right - bsSkinComboBox1->width(), centreVertically(bsSkinComboBox1));
     bsSkinTrackBar1->move(bsSkinComboBox1->x() - 6 - bsSkinTrackBar1->width(), centreVertically(bsSkinTrackBar1));
     RxSpinEdit1->move(bsSkinTrackBar1->x() - 6 - RxSpinEdit1->width(), centreVertically(RxSpinEdit1));

@@ -155,7 +155,10 @@ private:
     void RecordWinners();
     void CongratulationStep();
     void EndCongratulation();
-    void ClearSlots();
+    // Empties the slots from the given one on: their pictures and their photo ids.
+    void ClearSlotsFrom(int slot);
+    // The primary screen's size, which every layout of the picture area is made for.
+    static QSize ScreenSize();
 
     std::array<PictureBox *, 6> m_slots{};
     QString m_caption;
