@@ -54,14 +54,7 @@ void QtAudioPlayer::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
     m_playing = false;
     // Handlers restart the file from here; they must not re-enter the backend while it is
     // still delivering this status change.
-    const quint64 run = m_run;
-    QMetaObject::invokeMethod(
-        this,
-        [this, run] {
-            if (run == m_run)
-                Q_EMIT playedToEnd();
-        },
-        Qt::QueuedConnection);
+    afterThisEvent([this] { Q_EMIT playedToEnd(); });
 }
 
 void QtAudioPlayer::onErrorOccurred()
@@ -69,12 +62,18 @@ void QtAudioPlayer::onErrorOccurred()
     // A file the backend cannot decode simply stays silent. Unloading waits for the backend
     // to finish reporting the error.
     m_playing = false;
+    afterThisEvent([this] { stop(); });
+}
+
+void QtAudioPlayer::afterThisEvent(const std::function<void()> &work)
+{
+    // A play() or stop() in between makes the work stale: it belongs to an older run.
     const quint64 run = m_run;
     QMetaObject::invokeMethod(
         this,
-        [this, run] {
+        [this, run, work] {
             if (run == m_run)
-                stop();
+                work();
         },
         Qt::QueuedConnection);
 }

@@ -5,6 +5,8 @@
 #include <QAudioOutput>
 #include <QMediaPlayer>
 
+#include <functional>
+
 // Plays sound files through Qt Multimedia. Each instance owns its own output stream, so
 // several of them can sound at once.
 class QtAudioPlayer : public AudioPlayer
@@ -20,6 +22,8 @@ public:
 private:
     void onMediaStatusChanged(QMediaPlayer::MediaStatus status);
     void onErrorOccurred();
+    // Runs work once the backend has finished delivering the current event.
+    void afterThisEvent(const std::function<void()> &work);
 
     QAudioOutput m_output{this};
     QMediaPlayer m_player{this};
