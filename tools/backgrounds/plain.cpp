@@ -45,30 +45,43 @@ void paintPure(QImage &image)
     addGrain(image, 2, 0x9a1e);
 }
 
-void paintBlue(QImage &image)
+namespace {
+
+// A plain colour with a soft light and fine silk lines, shared by the blue and green pictures.
+struct SilkColours
+{
+    QColor dark, middle, light;
+    QPointF glowCentre;
+    QColor glow, lines;
+};
+
+void paintSilk(QImage &image, quint32 seed, const SilkColours &colours)
 {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    Dice dice(0xb1e);
-    diagonalFill(painter, QColor(10, 44, 116), QColor(22, 94, 184), QColor(44, 146, 214));
-    glow(painter, QPointF(kWidth * 0.2, kHeight * 0.1), 800, QColor(140, 200, 255, 60));
-    silkLines(painter, dice, 30, QColor(200, 230, 255));
+    Dice dice(seed);
+    diagonalFill(painter, colours.dark, colours.middle, colours.light);
+    glow(painter, colours.glowCentre, 800, colours.glow);
+    silkLines(painter, dice, 30, colours.lines);
     vignette(painter, 0.35);
     painter.end();
-    addGrain(image, 4, 0xb1e);
+    addGrain(image, 4, seed);
+}
+
+}
+
+void paintBlue(QImage &image)
+{
+    paintSilk(image, 0xb1e,
+              {QColor(10, 44, 116), QColor(22, 94, 184), QColor(44, 146, 214), QPointF(kWidth * 0.2, kHeight * 0.1),
+               QColor(140, 200, 255, 60), QColor(200, 230, 255)});
 }
 
 void paintGreen(QImage &image)
 {
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    Dice dice(0x64ee);
-    diagonalFill(painter, QColor(6, 70, 44), QColor(22, 122, 70), QColor(84, 166, 92));
-    glow(painter, QPointF(kWidth * 0.8, kHeight * 0.15), 800, QColor(210, 255, 170, 55));
-    silkLines(painter, dice, 30, QColor(220, 255, 210));
-    vignette(painter, 0.35);
-    painter.end();
-    addGrain(image, 4, 0x64ee);
+    paintSilk(image, 0x64ee,
+              {QColor(6, 70, 44), QColor(22, 122, 70), QColor(84, 166, 92), QPointF(kWidth * 0.8, kHeight * 0.15),
+               QColor(210, 255, 170, 55), QColor(220, 255, 210)});
 }
 
 void paintDeep(QImage &image)
