@@ -1,1 +1,2 @@
 quellmark_test(test_music test_music.cpp)
+set_tests_properties(test_music PROPERTIES RESOURCE_LOCK audio_server)
